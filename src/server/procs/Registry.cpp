@@ -1,0 +1,10 @@
+#include "Registry.h"
+
+void registerAllProcedures(ProcCatalog &catalog)
+{
+    registerShellProcedures(catalog);
+}
+
+void generateDemoData(Session &)
+{
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+class ProcCatalog;
+class Session;
+
+// Each business area registers its procedures here; ProcCatalog calls this once.
+void registerAllProcedures(ProcCatalog &catalog);
+
+// One function per area, defined in procs/<Area>.cpp.
+void registerShellProcedures(ProcCatalog &catalog);
+
+// Demo rows that are generated rather than listed (a fleet of several hundred
+// pieces, rentals over several days); each area adds its generator here.
+void generateDemoData(Session &session);
