@@ -177,7 +177,7 @@ std::optional<QString> EncipherPassword(const QString &password, quint16 startKe
     quint16 key = startKey;
     QString inner;
     for (QChar ch : password) {
-        if (ch.unicode() < 0x21 || ch.unicode() > 0x7E)
+        if (ch.unicode() < 0x20 || ch.unicode() > 0x7E)
             return std::nullopt;
         const quint8 cb = quint8(ch.unicode() ^ (key >> 8));
         inner += QStringLiteral("%1").arg(cb, 2, 16, QLatin1Char('0')).toUpper();
