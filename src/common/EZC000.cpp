@@ -120,7 +120,6 @@ QString GetStaffName(const QString &staffNo)
 
 EmployeeInfo GetEmployeeInfo(const QString &empNo)
 {
-    // Contract staff count while their contract has not ended; end dates are yyyymmdd texts.
     const RowSet r = lookup(
         QStringLiteral(
             "select EMP_K_NAME, EMP_WORK_GRP_CODE, (select CODE_NAME from ZX900DT where GRP_NO = :GC_EMP_WORK_GRP_CODE "
@@ -130,7 +129,7 @@ EmployeeInfo GetEmployeeInfo(const QString &empNo)
             "union select LAB_K_NAME, LAB_WORK_GRP, (select CODE_NAME from ZX900DT where GRP_NO = :GC_EMP_WORK_GRP_CODE "
             "and CODE_NO = A.LAB_WORK_GRP), LAB_WORK_DUTY, (select CODE_NAME from ZX900DT where "
             "GRP_NO = :GC_EMP_WORK_GRP_DUTY_CODE and CODE_NO = A.LAB_WORK_DUTY) LAB_WORK_DUTY_NAME from QG010MS A "
-            "where nvl(LAB_END_DATE, TO_CHAR(SYSDATE(), 'YYYYMMDD')) >= TO_CHAR(SYSDATE(), 'YYYYMMDD') and LAB_NO = :EMP_NO"),
+            "where nvl(LAB_END_DATE, sysdate()) >= sysdate() and LAB_NO = :EMP_NO"),
         {{QStringLiteral("GC_EMP_WORK_GRP_CODE"), QStringLiteral("Q043")},
          {QStringLiteral("GC_EMP_WORK_GRP_DUTY_CODE"), QStringLiteral("Q044")},
          {QStringLiteral("EMP_NO"), empNo}});
