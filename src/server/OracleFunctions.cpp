@@ -345,7 +345,10 @@ void registerOnSqlite(QSqlDatabase &db)
         {"TO_CHAR", 1, fnToChar, true},  {"TO_CHAR", 2, fnToChar, true},  {"TO_DATE", 1, fnToDate, true},
         {"TO_DATE", 2, fnToDate, true},  {"TO_NUMBER", 1, fnToNumber, true}, {"CONCAT", 2, fnConcat, true},
         {"LPAD", 2, fnLpad, true},       {"LPAD", 3, fnLpad, true},       {"RPAD", 2, fnRpad, true},
-        {"RPAD", 3, fnRpad, true},       {"SYSDATE", 0, fnSysdate, false}, {"ADD_DAYS", 2, fnAddDays, true},
+        // SYSDATE is flagged deterministic on purpose: SQLite then evaluates it once
+        // per statement, as Oracle does, so "NVL(d, SYSDATE) >= SYSDATE" cannot see
+        // the clock tick between its two calls.
+        {"RPAD", 3, fnRpad, true},       {"SYSDATE", 0, fnSysdate, true},  {"ADD_DAYS", 2, fnAddDays, true},
         {"DAYS_BETWEEN", 2, fnDaysBetween, true}, {"FN_ZA010MS_04", 1, fnPersonal, true},
     };
     for (const Def &d : defs) {
@@ -383,8 +386,10 @@ QStringList postgresDefinitions()
                     int i = 2;
                     for (; i + 1 <= argc; i += 2) {
                         sig << st << rt;
-                        const QString x = xt == st ? QStringLiteral("$1") : QStringLiteral("$1::text");
-                        const QString v = xt == st ? QStringLiteral("$%1").arg(i) : QStringLiteral("$%1::text").arg(i);
+                        // Texts compare with Oracle's rule that '' is NULL.
+                        const bool numeric = xt == st && xt == QLatin1String("numeric");
+                        const QString x = numeric ? QStringLiteral("$1") : QStringLiteral("NULLIF($1::text, '')");
+                        const QString v = numeric ? QStringLiteral("$%1").arg(i) : QStringLiteral("NULLIF($%1::text, '')").arg(i);
                         body += QStringLiteral(" WHEN %1 IS NOT DISTINCT FROM %2 THEN $%3").arg(x, v).arg(i + 1);
                     }
                     if (i == argc) {
