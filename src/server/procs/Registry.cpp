@@ -3,8 +3,10 @@
 void registerAllProcedures(ProcCatalog &catalog)
 {
     registerShellProcedures(catalog);
+    registerStorageProcedures(catalog);
 }
 
-void generateDemoData(Session &)
+void generateDemoData(Session &session)
 {
+    generateStorageDemoData(session);
 }
