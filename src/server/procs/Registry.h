@@ -13,4 +13,5 @@ void registerStorageProcedures(ProcCatalog &catalog);
 // Demo rows that are generated rather than listed (a fleet of several hundred
 // pieces, rentals over several days); each area adds its generator here.
 void generateDemoData(Session &session);
+void generateShellDemoData(Session &session);
 void generateStorageDemoData(Session &session);
