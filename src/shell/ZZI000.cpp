@@ -267,6 +267,7 @@ void TfrmZZI000::showEvent(QShowEvent *event)
     if (!m_tabOrderArranged) {
         m_tabOrderArranged = true;
         arrangeTabOrder();
+        prepareForm();
     }
     QWidget::showEvent(event);
 }

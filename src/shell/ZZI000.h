@@ -79,6 +79,9 @@ protected:
     // Tab order on first show: search panel, body, then the button bar from left
     // to right.
     void arrangeTabOrder();
+    // Runs once when the form is first shown, after the derived constructors have
+    // added their controls (and after arrangeTabOrder).
+    virtual void prepareForm() {}
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -77,6 +77,11 @@ TfrmZZI010::TfrmZZI010(QWidget *parent) : TfrmZZI000(parent)
     SetSearchMode(true);
 }
 
+void TfrmZZI010::prepareForm()
+{
+    SetSearchMode(m_searchMode);
+}
+
 void TfrmZZI010::addSearchField(QWidget *field)
 {
     field->setParent(m_panSearch);

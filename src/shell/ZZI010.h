@@ -36,6 +36,9 @@ public:
     virtual bool bbtCancelClick();
 
 protected:
+    // The mode is applied again on first show, to the controls derived screens added.
+    void prepareForm() override;
+
     QWidget *m_panSearch = nullptr;
     QPushButton *m_bbtSearch = nullptr;
     QPushButton *m_bbtSave = nullptr;
