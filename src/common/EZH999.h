@@ -1,0 +1,22 @@
+#pragma once
+#include <QDialog>
+
+struct ChangeLog;
+class DataGrid;
+class QPlainTextEdit;
+
+// "GridBack DisPlay" (Ctrl+F2 on a record-entry screen): the pending change log as
+// a grid, and beside it the procedure parameter each log column feeds ("A" + title).
+class TfrmEZH999 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmEZH999(const ChangeLog &log, QWidget *parent = nullptr);
+
+    DataGrid *grid() const { return m_grid; }
+    QPlainTextEdit *memParam() const { return m_memParam; }
+
+private:
+    DataGrid *m_grid;
+    QPlainTextEdit *m_memParam;
+};
