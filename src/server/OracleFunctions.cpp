@@ -425,6 +425,11 @@ QStringList postgresDefinitions()
        QStringLiteral("SELECT CASE WHEN $1 IS NULL OR $1 = '' OR $2 IS NULL OR $2 = '' THEN NULL"
                       " ELSE to_date(substr($1, 1, 8), 'YYYYMMDD') - to_date(substr($2, 1, 8), 'YYYYMMDD') END"));
     fn(QStringLiteral("fn_za010ms_04(text)"), QStringLiteral("text"), QStringLiteral("SELECT $1"));
+    // Oracle compares a number with LIKE as its text ("RENT_NO LIKE '%12%'");
+    // SQLite does so by itself.
+    fn(QStringLiteral("number_like(numeric, text)"), QStringLiteral("boolean"), QStringLiteral("SELECT $1::text LIKE $2"));
+    s << QStringLiteral("DO $d$ BEGIN CREATE OPERATOR ~~ (LEFTARG = numeric, RIGHTARG = text, FUNCTION = number_like); "
+                        "EXCEPTION WHEN duplicate_function THEN NULL; END $d$");
     return s;
 }
 
