@@ -5,13 +5,14 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 
-TfrmEZH999::TfrmEZH999(const ChangeLog &log, QWidget *parent) : QDialog(parent)
+TfrmEZH999::TfrmEZH999(const ChangeLog &log, QWidget *parent) : TfrmZZH000(parent)
 {
     setObjectName(QStringLiteral("frmEZH999"));
     setWindowTitle(QStringLiteral("GridBack DisPlay"));
     resize(997, 284);
-    auto *layout = new QHBoxLayout(this);
-    m_grid = new DataGrid(this);
+    auto *layout = new QHBoxLayout(m_panMain);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_grid = new DataGrid(m_panMain);
     m_grid->setObjectName(QStringLiteral("rgrGrid"));
     QVector<DataGridColumn> columns;
     QStringList params;
@@ -31,7 +32,7 @@ TfrmEZH999::TfrmEZH999(const ChangeLog &log, QWidget *parent) : QDialog(parent)
     m_grid->fill(RowSet(log.titles, cells), DataGridModel::FillMode::Positional);
     layout->addWidget(m_grid, 1);
 
-    m_memParam = new QPlainTextEdit(this);
+    m_memParam = new QPlainTextEdit(m_panMain);
     m_memParam->setObjectName(QStringLiteral("memParam"));
     m_memParam->setReadOnly(true);
     m_memParam->setPlainText(params.join(QLatin1Char('\n')));

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "ZZH000.h"
 
 struct ChangeLog;
 class DataGrid;
@@ -7,7 +7,7 @@ class QPlainTextEdit;
 
 // "GridBack DisPlay" (Ctrl+F2 on a record-entry screen): the pending change log as
 // a grid, and beside it the procedure parameter each log column feeds ("A" + title).
-class TfrmEZH999 : public QDialog
+class TfrmEZH999 : public TfrmZZH000
 {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include "SqlQuery.h"
 #include "TestSupport.h"
 #include "ZZC000.h"
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -364,6 +365,46 @@ private slots:
         QVERIFY(presenter->messages.isEmpty());
         QCOMPARE(screen.rgrGrid()->rowCount(), 0);
         QCOMPARE(screen.statusText(), QString());
+    }
+
+    void keys()
+    {
+        TestDatabase db(QStringLiteral("sqlite"));
+        db.exec(QStringLiteral("CREATE TABLE TZ010MS (GRP VARCHAR(2), K1 VARCHAR(10), K2 VARCHAR(10), NAME VARCHAR(50), "
+                               "QTY NUMERIC(5), KIND VARCHAR(2));")
+                + TwoRows);
+        db.attachToDataModule();
+        PresenterGuard presenter;
+        TfrmTZI010 screen;
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        screen.edtGrp->setText(GroupCode);
+        QTest::keyClick(screen.edtGrp, Qt::Key_F3);
+        QCOMPARE(screen.rgrGrid()->rowCount(), 2);
+
+        // Enter moves on to the next input.
+        screen.edtName->setFocus();
+        QTest::keyClick(screen.edtName, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), screen.wneQty);
+
+        // Arrows move through the rows; in a combo they never change its value.
+        screen.cboKind->setFocus();
+        QTest::keyClick(screen.cboKind, Qt::Key_Down);
+        QCOMPARE(screen.rgrGrid()->currentRow(), 1);
+        QCOMPARE(screen.cboKind->value(), QStringLiteral("C"));
+        screen.cboKind->setFocus();
+        QTest::keyClick(screen.cboKind, Qt::Key_Up);
+        QCOMPARE(screen.rgrGrid()->currentRow(), 0);
+        QCOMPARE(screen.cboKind->value(), QStringLiteral("A"));
+        QVERIFY(screen.changeLog().isEmpty());
+
+        // F4 adds a row whose keys can be typed; F9 deletes it after the question.
+        QTest::keyClick(screen.edtName, Qt::Key_F4);
+        QCOMPARE(screen.rgrGrid()->rowCount(), 3);
+        QVERIFY(screen.edtK1->isEnabled());
+        QTest::keyClick(screen.edtName, Qt::Key_F9);
+        QCOMPARE(screen.rgrGrid()->rowCount(), 2);
+        QVERIFY(!screen.edtK1->isEnabled());
     }
 
     void cancelAsksOnlyWithPendingRows_data() { addEngineRows(); }
