@@ -17,8 +17,8 @@ class TfrmZZMain;
 // button bar `panButtons` with the close button, and the four-panel status bar
 // (program ID, message line, user, the user's place). A screen closes through the
 // main window while docked and by itself when shown as a window of its own; a
-// closed form is freed. Derived screens set their object name ("frmEBI040") in
-// their constructor; the program ID follows it.
+// closed form is freed (WA_DeleteOnClose: create screens with new). Derived screens
+// set their object name ("frmEBI040") in their constructor; the program ID follows it.
 class TfrmZZI000 : public QWidget
 {
     Q_OBJECT
