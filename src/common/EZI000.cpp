@@ -7,6 +7,7 @@
 #include "MaskEdit.h"
 #include "NumEdit.h"
 #include "Session.h"
+#include "SportsGrid.h"
 #include "SqlQuery.h"
 #include "StoredProc.h"
 #include "WaitCursor.h"
@@ -125,13 +126,7 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     m_rgrGrid->setObjectName(QStringLiteral("rgrGrid"));
     m_rgrGrid->setFocusPolicy(Qt::ClickFocus); // not a tab stop
     m_rgrGrid->setOptions(DataGrid::EnterMovesNext | DataGrid::RowSelect | DataGrid::ColumnSizing);
-    GridColors colors;
-    colors.cell = QColor(204, 204, 255);
-    colors.title = QColor(102, 102, 255);
-    colors.titleText = Qt::white;
-    colors.selected = QColor(136, 136, 255);
-    colors.selectedText = Qt::white;
-    m_rgrGrid->setColors(colors);
+    m_rgrGrid->setColors(SportsGridColors());
     m_rgrGrid->setCellStyler([this](int row, int, CellStyle &style) {
         if (row == m_rgrGrid->currentRow()) {
             style.background = style.selectedBackground = QColor(0, 0, 255);

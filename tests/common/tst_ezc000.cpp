@@ -1,5 +1,4 @@
 #include "CodeCombo.h"
-#include "DbError.h"
 #include "EZC000.h"
 #include "SqlQuery.h"
 #include "TestSupport.h"
@@ -13,16 +12,6 @@ class TestLookups : public QObject
     Q_OBJECT
 
     QMap<QString, std::shared_ptr<TestDatabase>> m_dbs;
-
-    // Creates a fixture table only where the schema does not have it yet.
-    static void ensure(TestDatabase &db, const QString &table, const QString &ddl)
-    {
-        try {
-            SqlQuery::select(db.session(), QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
-        } catch (const DbError &) {
-            db.exec(ddl);
-        }
-    }
 
     void use(const QString &engine)
     {
@@ -43,13 +32,6 @@ private slots:
     {
         for (const QString &engine : testEngines()) {
             auto db = std::make_shared<TestDatabase>(engine);
-            ensure(*db, QStringLiteral("BB010MS"),
-                   QStringLiteral("CREATE TABLE BB010MS (MEMBER_NO VARCHAR(10) PRIMARY KEY, MEMBER_NAME VARCHAR(50), "
-                                  "MEMBER_GROUP_CODE VARCHAR(4), CANCEL_DATE VARCHAR(8));"));
-            ensure(*db, QStringLiteral("BB010VE"), QStringLiteral("CREATE VIEW BB010VE AS SELECT * FROM BB010MS;"));
-            ensure(*db, QStringLiteral("EC040MS"),
-                   QStringLiteral("CREATE TABLE EC040MS (YAEYAK_DATE VARCHAR(8), LECTURE_ITEM_GUBUN VARCHAR(4), "
-                                  "LECTURE_REC_GUBUN VARCHAR(4), LECTURE_DETAIL_GUBUN VARCHAR(4), YAEYAK_ABILITY_CNT NUMERIC(5));"));
             db->exec(QStringLiteral(
                 // Inserted in code order so every engine returns them in the same order.
                 "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2) VALUES ('E0008', '01', '초급', 'A', '1');"
@@ -62,7 +44,18 @@ private slots:
                 "INSERT INTO BB010MS (MEMBER_NO, MEMBER_NAME, MEMBER_GROUP_CODE) VALUES ('M001', '김회원', '01');"
                 "INSERT INTO BB010MS (MEMBER_NO, MEMBER_NAME, MEMBER_GROUP_CODE, CANCEL_DATE) VALUES ('M002', '이해약', '01', '20040101');"
                 "INSERT INTO EC040MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, YAEYAK_ABILITY_CNT) "
-                "VALUES ('20040110', '1', '1', '1', 12);"));
+                "VALUES ('20040110', '1', '1', '1', 12);"
+                "INSERT INTO ZX900DT (GRP_NO, CODE_NO, CODE_NAME) VALUES ('Q043', 'A1', 'A조');"
+                "INSERT INTO ZX900DT (GRP_NO, CODE_NO, CODE_NAME) VALUES ('Q044', 'D1', '강사');"
+                "INSERT INTO QA010MS (EMP_NO, EMP_K_NAME, EMP_WORK_CODE, EMP_STAY_CODE, EMP_WORK_GRP_CODE, EMP_WORK_GRP_DUTY_CODE) "
+                "VALUES ('E001', '박강사', '81', '01', 'A1', 'D1');"
+                "INSERT INTO QA010MS (EMP_NO, EMP_K_NAME, EMP_WORK_CODE, EMP_STAY_CODE) VALUES ('E002', '최퇴직', '81', '02');"
+                "INSERT INTO QG010MS (LAB_NO, LAB_K_NAME, LAB_WORK_GRP, LAB_END_DATE) VALUES ('L001', '정계약', 'A1', NULL);"
+                "INSERT INTO QG010MS (LAB_NO, LAB_K_NAME, LAB_END_DATE) VALUES ('L002', '한만료', '2001-03-31 00:00:00');"
+                "INSERT INTO QG010MS (LAB_NO, LAB_K_NAME, LAB_END_DATE) VALUES ('L003', '윤진행', '2999-12-31 00:00:00');"
+                "INSERT INTO ED020MS (SEASON_GUBUN, RECV_NO, APPLY_DATE, ENTRY_NAME_KOR, ID_NO, APPLY_CLASS) "
+                "VALUES ('04', 42, '20040105', '서응시', '8001011234567', '2');"
+                "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0026', '2', '2급');"));
             m_dbs.insert(engine, db);
         }
     }
@@ -157,6 +150,39 @@ private slots:
         // Storage days are added across the month end.
         QCOMPARE(GetReleaseDate(QStringLiteral("20040227"), QStringLiteral("7")), QStringLiteral("20040305"));
         QCOMPARE(GetReleaseDate(QStringLiteral("20040227"), QStringLiteral("9")), QString());
+
+        const EmployeeInfo regular = GetEmployeeInfo(QStringLiteral("E001"));
+        QCOMPARE(QStringList({regular.name, regular.workGroupCode, regular.workGroupName, regular.dutyCode, regular.dutyName}),
+                 QStringList({QStringLiteral("박강사"), QStringLiteral("A1"), QStringLiteral("A조"), QStringLiteral("D1"),
+                              QStringLiteral("강사")}));
+        QCOMPARE(GetEmployeeInfo(QStringLiteral("E002")).name, QString());  // no longer in service
+        QCOMPARE(GetEmployeeInfo(QStringLiteral("L001")).name, QStringLiteral("정계약")); // open contract
+        QCOMPARE(GetEmployeeInfo(QStringLiteral("L001")).workGroupName, QStringLiteral("A조"));
+        QCOMPARE(GetEmployeeInfo(QStringLiteral("L002")).name, QString());  // contract ended
+        QCOMPARE(GetEmployeeInfo(QStringLiteral("L003")).name, QStringLiteral("윤진행"));
+
+        const BadgeEntry entry = GetBadgeEntry(QStringLiteral("04"), QStringLiteral("42"));
+        QCOMPARE(QStringList({entry.recvNo, entry.nameKor, entry.applyDate, entry.idNo, entry.applyClass}),
+                 QStringList({QStringLiteral("000042"), QStringLiteral("서응시"), QStringLiteral("20040105"),
+                              QStringLiteral("8001011234567"), QStringLiteral("2급")}));
+    }
+
+    // Every question on a day without any rows gives its "nothing there" answer.
+    void emptyDay_data() { addEngineRows(); }
+    void emptyDay()
+    {
+        QFETCH(QString, engine);
+        use(engine);
+        const QString day = QStringLiteral("20040301"), one = QStringLiteral("1");
+        QVERIFY(IsFacilityDayEmpty(day));
+        QVERIFY(IsEquipUnavailable(day, QStringLiteral("01"), QStringLiteral("SB"), QStringLiteral("00001")));
+        QVERIFY(!IsSizeInGroup(QStringLiteral("M"), QStringLiteral("XX"), QStringLiteral("01")));
+        QVERIFY(IsNotReservedBy(day, one, one, one, QStringLiteral("E001")));
+        QCOMPARE(GetReservedCount(day, one, one, one), 0);
+        QCOMPARE(GetPartnerGroupName(QStringLiteral("P001")), QString());
+        QCOMPARE(GetStaffName(QStringLiteral("S001")), QString());
+        QCOMPARE(GetLessonReceipt(QStringLiteral("04"), QStringLiteral("1")).receiptName, QString());
+        QCOMPARE(GetZipAddress(QStringLiteral("100100")), QString());
     }
 
     void capacity_data() { addEngineRows(); }
