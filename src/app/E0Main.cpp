@@ -26,7 +26,7 @@ const Program Programs[] = {
     {u"EBI020", nullptr},
     {u"EBI030", nullptr},
     {u"EBI040", nullptr},
-    {u"EBI050", nullptr},
+    {u"EBI050", &make<TfrmEBI050>},
     {u"EBS060", nullptr},
     {u"EBS070", nullptr},
     {u"EBS080", nullptr},
