@@ -1,5 +1,6 @@
 #include "EZC000.h"
 #include "CodeCombo.h"
+#include "DataGrid.h"
 #include "RowSet.h"
 #include "SqlQuery.h"
 #include "ZZD000.h"
@@ -84,6 +85,23 @@ bool FillCodeComboByItem2(CodeCombo *combo, const QString &head, const QString &
                           const QString &secondFilter, const QStringList &moreFilters)
 {
     return FillCodeCombo(combo, head, QStringList{secondFilter, firstFilter} + moreFilters);
+}
+
+bool FillCodeColumn(DataGrid *grid, int column, const QString &head, const QStringList &filters)
+{
+    const RowSet r = codeList(head, filters);
+    if (!grid || column < 0 || column >= grid->columnCount())
+        return false;
+    QStringList items = grid->column(column).pickItems;
+    QStringList values = grid->column(column).pickValues;
+    if (values.isEmpty())
+        values = items; // a list without values stores its items
+    for (int i = 0; i < r.rowCount(); ++i) {
+        items << r.text(i, 1);
+        values << r.text(i, 0);
+    }
+    grid->setPickList(column, items, values);
+    return true;
 }
 
 QString GetCodeName(const QString &head, const QString &code, const QStringList &filters)

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class CodeCombo;
+class DataGrid;
 
 // Lookups of the sports screens: code lists from the common code table ZX010MS,
 // names behind codes and numbers, and the availability and capacity questions of
@@ -23,6 +24,8 @@ bool FillCodeCombo(CodeCombo *combo, const QString &head, const QStringList &fil
 // further filters go to ITEM3 onwards.
 bool FillCodeComboByItem2(CodeCombo *combo, const QString &head, const QString &firstFilter,
                           const QString &secondFilter = {}, const QStringList &moreFilters = {});
+// Pick list of one grid column: DETAIL_NAME appended to its items, DETAIL to its values.
+bool FillCodeColumn(DataGrid *grid, int column, const QString &head, const QStringList &filters = {});
 // Name of one code, "" when there is none.
 QString GetCodeName(const QString &head, const QString &code, const QStringList &filters = {});
 

@@ -1,4 +1,5 @@
 #include "CodeCombo.h"
+#include "DataGrid.h"
 #include "EZC000.h"
 #include "SqlQuery.h"
 #include "TestSupport.h"
@@ -105,6 +106,21 @@ private slots:
         }
         QCOMPARE(combo.items(), expectedItems);
         QCOMPARE(combo.values(), expectedValues);
+    }
+
+    void codeColumn_data() { addEngineRows(); }
+    void codeColumn()
+    {
+        QFETCH(QString, engine);
+        use(engine);
+        DataGrid grid;
+        DataGridColumn kind;
+        kind.title = QStringLiteral("등급");
+        grid.setColumns({DataGridColumn(), kind});
+        QVERIFY(FillCodeColumn(&grid, 1, QStringLiteral("E0008"), {QString(), QStringLiteral("1")}));
+        QCOMPARE(grid.column(1).pickItems, (QStringList{QStringLiteral("초급"), QStringLiteral("중급")}));
+        QCOMPARE(grid.column(1).pickValues, (QStringList{QStringLiteral("01"), QStringLiteral("02")}));
+        QVERIFY(grid.column(0).pickItems.isEmpty());
     }
 
     void codeName_data()
