@@ -3,6 +3,7 @@
 #include "DataGrid.h"
 #include "DbError.h"
 #include "EZH999.h"
+#include "Focus.h"
 #include "FormHelpers.h"
 #include "MaskEdit.h"
 #include "NumEdit.h"
@@ -66,22 +67,6 @@ void setMemoText(QWidget *w, const QString &text)
         p->setPlainText(text);
     else if (auto *t = qobject_cast<QTextEdit *>(w))
         t->setPlainText(text);
-}
-
-// The next widget the Tab key would reach after `from` (its own inner parts skipped).
-QWidget *nextTabStop(QWidget *from)
-{
-    for (QWidget *w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
-        if (from->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()
-            || !w->isVisibleTo(from->window()))
-            continue;
-        // An inner part (the edit of a combo) stands for its owner.
-        QWidget *outer = w;
-        while (outer->parentWidget() && outer->parentWidget()->focusProxy() == outer)
-            outer = outer->parentWidget();
-        return outer;
-    }
-    return nullptr;
 }
 
 bool withinLevels(const QWidget *w, const QWidget *ancestor, int levels)
@@ -374,7 +359,7 @@ bool TfrmEZI000::bbtSearchClick()
 
 void TfrmEZI000::focusAfterGrid()
 {
-    if (QWidget *w = nextTabStop(m_rgrGrid))
+    if (QWidget *w = NextTabStop(m_rgrGrid))
         w->setFocus(Qt::TabFocusReason);
 }
 
@@ -785,7 +770,7 @@ bool TfrmEZI000::eventFilter(QObject *watched, QEvent *event)
         auto *control = static_cast<QWidget *>(watched);
         auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-            if (QWidget *next = nextTabStop(control)) {
+            if (QWidget *next = NextTabStop(control)) {
                 next->setFocus(Qt::TabFocusReason);
                 if (next == m_bbtSearch)
                     m_bbtSearch->click();
