@@ -741,6 +741,7 @@ void TfrmEZI000::ShowChangeLog()
 void TfrmEZI000::WatchDatePicker(QDateEdit *picker)
 {
     m_dtpDate = picker;
+    watchInput(picker);
     picker->setDate(QDate::currentDate());
     m_workDate = TodayText();
     connect(picker, &QDateEdit::dateChanged, this, &TfrmEZI000::dtpChange);

@@ -130,6 +130,7 @@ void TfrmEZS000::addCondition(QWidget *condition)
 void TfrmEZS000::WatchDatePicker(QDateEdit *picker)
 {
     m_dtpDate = picker;
+    watchInput(picker);
     picker->setDate(QDate::currentDate());
     m_searchDate = TodayText();
     connect(picker, &QDateEdit::dateChanged, this, [this] {
