@@ -1,12 +1,7 @@
 #include "Cp949.h"
 #include "RentTicket.h"
+#include "SerialPair.h"
 #include "TicketPrinter.h"
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QSerialPort>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 // The rental ticket as the printer receives it, through a socat serial pair:
@@ -17,23 +12,7 @@ class TestTicketPrinter : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty(), "socat is needed for the serial pair");
-        QVERIFY(m_dir.isValid());
-        m_printerEnd = m_dir.filePath(QStringLiteral("printer"));
-        m_readerEnd = m_dir.filePath(QStringLiteral("reader"));
-        m_socat.start(QStringLiteral("socat"),
-                      {QStringLiteral("-d"), QStringLiteral("-d"),
-                       QStringLiteral("pty,raw,echo=0,link=%1").arg(m_printerEnd),
-                       QStringLiteral("pty,raw,echo=0,link=%1").arg(m_readerEnd)});
-        QVERIFY(m_socat.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_printerEnd) && QFile::exists(m_readerEnd), 5000);
-    }
-
-    void cleanupTestCase()
-    {
-        m_socat.terminate();
-        if (!m_socat.waitForFinished(3000))
-            m_socat.kill();
+        QVERIFY2(m_pair.start(), "socat is needed for the serial pair");
     }
 
     void settingsFromIni_data()
@@ -122,16 +101,13 @@ private slots:
         QFETCH(QString, to);
         QFETCH(QStringList, commands);
 
-        QSerialPort reader;
-        reader.setPortName(m_readerEnd);
-        QVERIFY2(reader.open(QIODevice::ReadWrite), qPrintable(reader.errorString()));
         TicketPrinterSettings settings;
-        settings.port = m_printerEnd;
+        settings.port = m_pair.printerEnd();
         TicketPrinter printer(settings);
         QVERIFY2(printer.open(), qPrintable(printer.errorString()));
         // The printer's answers are read off and dropped; they do not disturb the ticket.
-        reader.write("\x06\x06");
-        reader.waitForBytesWritten(1000);
+        m_pair.reader().write("\x06\x06");
+        m_pair.reader().waitForBytesWritten(1000);
 
         TRentTicketInfo info;
         info.ticketKindName = QStringLiteral("주간권");
@@ -155,22 +131,13 @@ private slots:
         // One known word, so that the code page itself is checked too.
         QVERIFY(expected.contains(QByteArray::fromHex("b4ebbfa9c0dab8ed3a")));
 
-        QByteArray received;
-        QElapsedTimer clock;
-        clock.start();
-        while (received.size() < expected.size() && clock.elapsed() < 5000) {
-            if (reader.waitForReadyRead(200) || reader.bytesAvailable() > 0)
-                received += reader.readAll();
-        }
-        reader.waitForReadyRead(200); // nothing more may follow
-        received += reader.readAll();
-        QCOMPARE(received, expected);
+        QCOMPARE(m_pair.read(expected.size()), expected);
     }
 
     void closedPortSendsNothing()
     {
         TicketPrinterSettings settings;
-        settings.port = m_dir.filePath(QStringLiteral("no-such-port"));
+        settings.port = m_pair.printerEnd() + QStringLiteral(".missing");
         TicketPrinter printer(settings);
         QVERIFY(!printer.open());
         QVERIFY(!printer.isOpen());
@@ -179,9 +146,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_dir;
-    QProcess m_socat;
-    QString m_printerEnd, m_readerEnd;
+    SerialPair m_pair;
 };
 
 QTEST_GUILESS_MAIN(TestTicketPrinter)
