@@ -209,6 +209,59 @@ private slots:
         QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT EQUIP_NO FROM EB020TM")), QStringLiteral("00001"));
     }
 
+    // A save the server refuses leaves the rental new: the next save gets a
+    // number again instead of updating a header that was rolled back.
+    void refusedSaveKeepsTheRentalNew_data() { addEngineRows(); }
+    void refusedSaveKeepsTheRentalNew()
+    {
+        QFETCH(QString, engine);
+        PresenterGuard presenter;
+        Desk d = open(engine);
+        TfrmEBI040 *s = d.screen;
+        QVERIFY(s);
+        QVERIFY(s->bbtSearchClick());
+        fillRow(s);
+        s->SelectState(QStringLiteral("D"));
+        std::unique_ptr<Session> other = d.db->openAnother();
+        call(*other, QStringLiteral("PR_EBI040_03"), hold(QStringLiteral("00001"), QStringLiteral("2"), QStringLiteral("10.0.0.2")));
+        child<QLineEdit>(s, "edtRentEquipNo")->setText(QStringLiteral("00001")); // a piece the other desk holds
+        QVERIFY(!s->bbtSaveClick());
+        QCOMPARE(presenter->lastText(), QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + kBusy);
+        QCOMPARE(s->masterStatus(), 2);
+        QCOMPARE(child<QLineEdit>(s, "edtRentNo")->text(), QString());
+        QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB040MS")), QStringLiteral("0"));
+
+        // With the printer gone the save still stands; the line says what to reissue.
+        call(*other, QStringLiteral("PR_EBI040_03"), hold(QStringLiteral("00001"), QStringLiteral("3"), QStringLiteral("10.0.0.2")));
+        s->cptFlotec().close();
+        presenter->clear();
+        QVERIFY(s->bbtSaveClick());
+        QCOMPARE(presenter->texts(), QStringList{QStringLiteral("저장 하시겠습니까?")});
+        QCOMPARE(child<QLineEdit>(s, "edtRentNo")->text(), QStringLiteral("1"));
+        QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB040DT")), QStringLiteral("1"));
+        QCOMPARE(s->statusText(), QStringLiteral("대여증을 출력하지 못했습니다(홍길동). 프린터를 확인하고 재발급하십시오."));
+        // Reissued once the printer is back.
+        s->bbtPrinterInitClick();
+        QVERIFY(s->cptFlotec().isOpen());
+        s->bbtReissueClick();
+        QVERIFY(m_pair.read(1).startsWith(Cp949::encode(QStringLiteral("<CB><RR><RC140,1040><HW3,2><F5>주간권"))));
+    }
+
+    // A new row deleted with F9 gives its piece back.
+    void deletedNewRowReleasesItsPiece()
+    {
+        PresenterGuard presenter;
+        Desk d = open(QStringLiteral("sqlite"));
+        TfrmEBI040 *s = d.screen;
+        QVERIFY(s);
+        QVERIFY(s->bbtSearchClick());
+        fillRow(s);
+        QVERIFY(s->bbtEquipSelectClick());
+        QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB020TM")), QStringLiteral("1"));
+        QVERIFY(s->bbtDeleteClick());
+        QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB020TM")), QStringLiteral("0"));
+    }
+
     void rowChecks_data()
     {
         QTest::addColumn<QString>("engine");
