@@ -1,6 +1,7 @@
 #include "Startup.h"
 #include "E0Main.h"
 #include "SingleInstance.h"
+#include "SportsApplication.h"
 #include "ZZC000.h"
 #include "ZZC010.h"
 #include "ZZD000.h"
@@ -20,7 +21,7 @@ void substituteFonts()
 
 int runSports(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    SportsApplication app(argc, argv);
     SingleInstance guard;
     if (!guard.acquire())
         return 0; // the running instance comes to the front; this one ends silently
