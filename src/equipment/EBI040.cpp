@@ -815,7 +815,21 @@ bool TfrmEBI040::bbtCloseClick()
         return false;
     if (!isSearchMode() && !releaseHeldPieces())
         return false;
-    return TfrmZZI000::bbtCloseClick();
+    m_piecesReleased = true;
+    if (TfrmZZI000::bbtCloseClick())
+        return true;
+    m_piecesReleased = false;
+    return false;
+}
+
+bool TfrmEBI040::canClose()
+{
+    // Closing the main window closes every tab without the desk's own Close;
+    // pieces chosen on unsaved rows must still go back to the free list. A failed
+    // release has shown its message; it does not keep the program from closing.
+    if (!isSearchMode() && !m_piecesReleased)
+        releaseHeldPieces();
+    return TfrmEBI000::canClose();
 }
 
 // ---------------------------------------------------------------- tickets, lookups

@@ -26,6 +26,7 @@ public:
     bool bbtSaveClick() override;
     bool bbtCancelClick() override;
     bool bbtCloseClick() override;
+    bool canClose() override;
     bool bbtDeleteClick() override;
     bool SaveData() override;
     bool AfterSave() override;
@@ -64,6 +65,7 @@ private:
     // Releases the pieces this desk holds for the rows not saved yet (the shown
     // one first); false after the error box of a failed call.
     bool releaseHeldPieces();
+    bool m_piecesReleased = false; // by the desk's own Close, before the form closes
     bool isNewRow(int row) const;
     TRentTicketInfo ticketOf(int row) const;
     void printTickets(const QList<int> &rows);

@@ -262,6 +262,22 @@ private slots:
         QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB020TM")), QStringLiteral("0"));
     }
 
+    // Closing the whole program with an unsaved rental open gives the piece back.
+    void closingTheMainWindowReleasesHeldPieces()
+    {
+        PresenterGuard presenter;
+        Desk d = open(QStringLiteral("sqlite"));
+        TfrmEBI040 *s = d.screen;
+        QVERIFY(s);
+        QVERIFY(s->bbtSearchClick());
+        fillRow(s);
+        QVERIFY(s->bbtEquipSelectClick());
+        QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB020TM")), QStringLiteral("1"));
+        d.main->close();
+        QTRY_COMPARE(d.main->programCount(), 0);
+        QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB020TM")), QStringLiteral("0"));
+    }
+
     void rowChecks_data()
     {
         QTest::addColumn<QString>("engine");
