@@ -5,6 +5,10 @@
 
 class QAbstractButton;
 class QAction;
+class QFrame;
+class QHBoxLayout;
+class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // Small pieces the screen and dialog bases share.
@@ -31,3 +35,28 @@ void ArrangeTabOrder(QWidget *form, const std::function<int(QWidget *)> &rank);
 // the caller).
 QAction *AddHotkey(QWidget *owner, const QString &name, const QString &text, const QKeySequence &key,
                    Qt::ShortcutContext context);
+
+// The frame screens and pickers share: the body panel `panMain` over the bottom
+// bar `panButtons` (a top bevel and a right-aligned row of buttons).
+struct FormFrame
+{
+    QVBoxLayout *formLayout;
+    QWidget *panMain;
+    QWidget *panButtons;
+    QFrame *bvlButtons;
+    QHBoxLayout *barLayout; // buttons go after its leading stretch
+};
+FormFrame BuildFormFrame(QWidget *form);
+
+// The raised search panel `panSearch` with "조회(F3)" at its right; conditions go
+// before the stretch. The caller places the panel.
+struct SearchPanel
+{
+    QFrame *panel;
+    QHBoxLayout *layout;
+    QPushButton *bbtSearch;
+};
+SearchPanel BuildSearchPanel(QWidget *form);
+
+// A bar or panel button of the standard size.
+QPushButton *MakeButton(const QString &text, const QString &objectName, QWidget *parent = nullptr);

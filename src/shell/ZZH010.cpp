@@ -10,21 +10,11 @@
 
 TfrmZZH010::TfrmZZH010(QWidget *parent) : TfrmZZH000(parent)
 {
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panSearch"));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setFixedHeight(40);
-    m_panSearch = panel;
-    m_searchLayout = new QHBoxLayout(m_panSearch);
-    m_searchLayout->setContentsMargins(6, 4, 6, 4);
-    m_searchLayout->setSpacing(6);
-    m_searchLayout->addStretch(1);
-    m_bbtSearch = new QPushButton(QStringLiteral("조회(F3)"), m_panSearch);
-    m_bbtSearch->setObjectName(QStringLiteral("bbtSearch"));
-    m_bbtSearch->setFixedSize(80, 25);
+    const SearchPanel searchPanel = BuildSearchPanel(this);
+    m_panSearch = searchPanel.panel;
+    m_searchLayout = searchPanel.layout;
+    m_bbtSearch = searchPanel.bbtSearch;
     m_bbtSearch->setAutoDefault(false);
-    m_searchLayout->addWidget(m_bbtSearch);
     m_formLayout->insertWidget(0, m_panSearch);
 
     const auto search = [this] { bbtSearchClick(); };

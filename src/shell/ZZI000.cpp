@@ -29,35 +29,14 @@ TfrmZZI000::TfrmZZI000(QWidget *parent) : QWidget(parent)
     setFont(f);
     resize(1008, 670);
 
-    m_formLayout = new QVBoxLayout(this);
-    m_formLayout->setContentsMargins(0, 0, 0, 0);
-    m_formLayout->setSpacing(0);
-
-    m_panMain = new QWidget(this);
-    m_panMain->setObjectName(QStringLiteral("panMain"));
-    m_formLayout->addWidget(m_panMain, 1);
-
-    m_panButtons = new QWidget(this);
-    m_panButtons->setObjectName(QStringLiteral("panButtons"));
-    m_panButtons->setFixedHeight(40);
-    auto *barBox = new QVBoxLayout(m_panButtons);
-    barBox->setContentsMargins(0, 0, 0, 0);
-    barBox->setSpacing(0);
-    m_bvlButtons = new QFrame(m_panButtons);
-    m_bvlButtons->setObjectName(QStringLiteral("bvlButtons"));
-    m_bvlButtons->setFrameShape(QFrame::HLine);
-    m_bvlButtons->setFrameShadow(QFrame::Sunken);
-    barBox->addWidget(m_bvlButtons);
-    m_barLayout = new QHBoxLayout;
-    m_barLayout->setContentsMargins(4, 6, 4, 6);
-    m_barLayout->setSpacing(4);
-    barBox->addLayout(m_barLayout, 1);
-    m_barLayout->addStretch(1);
-    m_bbtClose = new QPushButton(QStringLiteral("종료(F12)"), m_panButtons);
-    m_bbtClose->setObjectName(QStringLiteral("bbtClose"));
-    m_bbtClose->setFixedSize(80, 25);
+    const FormFrame frame = BuildFormFrame(this);
+    m_formLayout = frame.formLayout;
+    m_panMain = frame.panMain;
+    m_panButtons = frame.panButtons;
+    m_bvlButtons = frame.bvlButtons;
+    m_barLayout = frame.barLayout;
+    m_bbtClose = MakeButton(QStringLiteral("종료(F12)"), QStringLiteral("bbtClose"), m_panButtons);
     m_barLayout->addWidget(m_bbtClose);
-    m_formLayout->addWidget(m_panButtons);
 
     m_stbMessage = new StatusBar(this);
     m_stbMessage->setObjectName(QStringLiteral("stbMessage"));

@@ -34,30 +34,16 @@ bool isDrawnOnly(const QWidget *w)
 
 TfrmZZI010::TfrmZZI010(QWidget *parent) : TfrmZZI000(parent)
 {
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panSearch"));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setFixedHeight(40);
-    m_panSearch = panel;
-    m_searchLayout = new QHBoxLayout(m_panSearch);
-    m_searchLayout->setContentsMargins(6, 4, 6, 4);
-    m_searchLayout->setSpacing(6);
-    m_searchLayout->addStretch(1);
-    m_bbtSearch = new QPushButton(QStringLiteral("조회(F3)"), m_panSearch);
-    m_bbtSearch->setObjectName(QStringLiteral("bbtSearch"));
-    m_bbtSearch->setFixedSize(80, 25);
-    m_searchLayout->addWidget(m_bbtSearch);
+    const SearchPanel searchPanel = BuildSearchPanel(this);
+    m_panSearch = searchPanel.panel;
+    m_searchLayout = searchPanel.layout;
+    m_bbtSearch = searchPanel.bbtSearch;
     m_formLayout->insertWidget(0, m_panSearch);
     setSearchPanel(m_panSearch, m_bbtSearch);
 
-    m_bbtSave = new QPushButton(QStringLiteral("저장(F2)"));
-    m_bbtSave->setObjectName(QStringLiteral("bbtSave"));
-    m_bbtSave->setFixedSize(80, 25);
+    m_bbtSave = MakeButton(QStringLiteral("저장(F2)"), QStringLiteral("bbtSave"));
     addBarButton(m_bbtSave);
-    m_bbtCancel = new QPushButton(QStringLiteral("취소(F8)"));
-    m_bbtCancel->setObjectName(QStringLiteral("bbtCancel"));
-    m_bbtCancel->setFixedSize(80, 25);
+    m_bbtCancel = MakeButton(QStringLiteral("취소(F8)"), QStringLiteral("bbtCancel"));
     addBarButton(m_bbtCancel);
 
     m_popHotkeySearch = addHotkey(QStringLiteral("popHotkeySearch"), QStringLiteral("조회"), QKeySequence(Qt::Key_F3));
