@@ -1,5 +1,22 @@
 #include "EBS000.h"
+#include "EBP000.h"
+#include "CodeCombo.h"
+#include "DataGrid.h"
+#include "DbError.h"
+#include "EZC000.h"
+#include "MaskEdit.h"
+#include "Pickers.h"
+#include "SqlQuery.h"
+#include "ZZC000.h"
+#include <QBoxLayout>
+#include <QDateEdit>
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
+#include <QToolButton>
 
 namespace EquipmentReports {
 
@@ -215,3 +232,328 @@ QString byRegionTotal()
 }
 
 } // namespace EquipmentReports
+
+using EquipmentReports::codeHeads;
+
+// ---------------------------------------------------------------- screens
+
+namespace {
+const char *const kCaption = "conditionCaption";
+const QString kAll = QStringLiteral("[전체]");
+const QString kSeasonHead = QStringLiteral("E0004");
+const QString kLevelField = QStringLiteral("EQUIP_GUBUN_INDEX");
+} // namespace
+
+TfrmEBS000::TfrmEBS000(QWidget *parent) : TfrmEZS000(parent)
+{
+    m_conditions = new QWidget;
+    m_conditions->setObjectName(QStringLiteral("panConditions"));
+    m_conditionLayout = new QGridLayout(m_conditions);
+    m_conditionLayout->setContentsMargins(0, 0, 0, 0);
+    m_conditionLayout->setVerticalSpacing(2);
+    addSearchField(m_conditions);
+}
+
+QLabel *TfrmEBS000::addLabeled(int row, const QString &labelName, const QString &caption, QList<QWidget *> inputs)
+{
+    while (m_rowFill.size() <= row)
+        m_rowFill << 0;
+    auto *label = new QLabel(caption, m_conditions);
+    label->setObjectName(labelName);
+    auto *line = new QHBoxLayout;
+    line->setSpacing(4);
+    line->addWidget(label);
+    for (QWidget *w : inputs) {
+        line->addWidget(w);
+        w->setProperty(kCaption, caption);
+        if (w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel *>(w)) {
+            w->installEventFilter(this);
+            watchInput(w);
+        }
+    }
+    m_conditionLayout->addLayout(line, row, m_rowFill[row]++, Qt::AlignLeft);
+    if (row > 0)
+        m_panSearch->setFixedHeight(14 + 28 * (row + 1));
+    return label;
+}
+
+CodeCombo *TfrmEBS000::addArea(int row, const QString &caption)
+{
+    m_cboArea = new CodeCombo;
+    m_cboArea->setObjectName(QStringLiteral("cboArea"));
+    addLabeled(row, QStringLiteral("lblArea"), caption, {m_cboArea});
+    try {
+        FillCodeCombo(m_cboArea, QStringLiteral("E0017"));
+    } catch (const DbError &e) {
+        ShowError(e.message());
+    }
+    if (m_cboArea->count() > 0)
+        m_cboArea->setCurrentIndex(0);
+    return m_cboArea;
+}
+
+CodeCombo *TfrmEBS000::addCodeFilter(int row, const QString &name, const QString &caption, const QString &head)
+{
+    auto *combo = new CodeCombo;
+    combo->setObjectName(name);
+    combo->addItemValue(kAll, kAll);
+    try {
+        FillCodeCombo(combo, head);
+    } catch (const DbError &e) {
+        ShowError(e.message());
+    }
+    combo->setCurrentIndex(0);
+    addLabeled(row, QStringLiteral("lbl") + name.mid(3), caption, {combo});
+    return combo;
+}
+
+QString TfrmEBS000::filterValue(const CodeCombo *combo)
+{
+    return combo->currentIndex() > 0 ? combo->value() : QString();
+}
+
+QDateEdit *TfrmEBS000::addDatePicker(int row, const QString &caption)
+{
+    auto *picker = new QDateEdit;
+    picker->setObjectName(QStringLiteral("dtpDate"));
+    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    picker->setCalendarPopup(true);
+    addLabeled(row, QStringLiteral("lblDate"), caption, {picker});
+    WatchDatePicker(picker);
+    return picker;
+}
+
+void TfrmEBS000::addSeason(int row)
+{
+    m_edtSeason = new QLineEdit;
+    m_edtSeason->setObjectName(QStringLiteral("edtSeason"));
+    m_edtSeason->setMaxLength(2);
+    m_edtSeason->setFixedWidth(36);
+    m_sbtSeason = new QToolButton;
+    m_sbtSeason->setObjectName(QStringLiteral("sbtSeason"));
+    m_sbtSeason->setText(QStringLiteral("…"));
+    m_sbtSeason->setFocusPolicy(Qt::NoFocus);
+    m_wlbSeasonName = new QLabel;
+    m_wlbSeasonName->setObjectName(QStringLiteral("wlbSeasonName"));
+    m_wlbSeasonName->setMinimumWidth(110);
+    m_wlbSeasonName->setFrameShape(QFrame::StyledPanel);
+    addLabeled(row, QStringLiteral("lblSeason"), QStringLiteral("*시즌"), {m_edtSeason, m_sbtSeason, m_wlbSeasonName});
+    connect(m_edtSeason, &QLineEdit::textEdited, this, [this](const QString &text) {
+        const int at = m_edtSeason->cursorPosition();
+        m_edtSeason->setText(text.toUpper());
+        m_edtSeason->setCursorPosition(at);
+    });
+    connect(m_edtSeason, &QLineEdit::textChanged, m_wlbSeasonName, &QLabel::clear);
+    connect(m_sbtSeason, &QToolButton::clicked, this, &TfrmEBS000::pickSeason);
+}
+
+void TfrmEBS000::addPeriod(int row, const QString &caption)
+{
+    m_periodCaption = caption;
+    auto mask = [](const QString &name) {
+        auto *e = new MaskEdit;
+        e->setObjectName(name);
+        e->setEditMask(QStringLiteral("9999-99-99"));
+        e->setFixedWidth(90);
+        return e;
+    };
+    m_wmeDateFrom = mask(QStringLiteral("wmeDateFrom"));
+    m_wmeDateTo = mask(QStringLiteral("wmeDateTo"));
+    auto *tilde = new QLabel(QStringLiteral("∼"));
+    tilde->setObjectName(QStringLiteral("lblDateTilde"));
+    addLabeled(row, QStringLiteral("lblPeriod"), caption, {m_wmeDateFrom, tilde, m_wmeDateTo});
+}
+
+void TfrmEBS000::lookUpSeason()
+{
+    const QString code = season();
+    if (!code.isEmpty())
+        m_wlbSeasonName->setText(GetCodeName(kSeasonHead, code));
+}
+
+void TfrmEBS000::pickSeason()
+{
+    QString code, name;
+    if (PickCode(QStringLiteral("스키 시즌구분"), kSeasonHead, code, name)) {
+        m_edtSeason->setText(code);
+        m_wlbSeasonName->setText(name);
+        if (m_cboArea)
+            m_cboArea->setFocus();
+    } else {
+        m_edtSeason->setFocus();
+    }
+}
+
+QString TfrmEBS000::season() const
+{
+    return m_edtSeason ? m_edtSeason->text().trimmed() : QString();
+}
+
+QString TfrmEBS000::seasonName() const
+{
+    return m_wlbSeasonName ? m_wlbSeasonName->text() : QString();
+}
+
+bool TfrmEBS000::checkSeason()
+{
+    if (!m_edtSeason)
+        return true;
+    auto refuse = [this](const QString &text) {
+        ShowInfo(QStringLiteral("*시즌") + text);
+        m_edtSeason->setFocus();
+        return false;
+    };
+    if (season().isEmpty())
+        return refuse(QStringLiteral("을(를) 먼저 입력하십시오."));
+    // F3 straight from the season field: the name was not looked up yet.
+    if (seasonName().isEmpty())
+        lookUpSeason();
+    if (seasonName().isEmpty())
+        return refuse(QStringLiteral("을(를) 정확히 입력하십시오."));
+    return true;
+}
+
+bool TfrmEBS000::checkPeriod()
+{
+    for (MaskEdit *bound : {m_wmeDateFrom, m_wmeDateTo}) {
+        if (!bound)
+            continue;
+        const QString value = bound->value().trimmed();
+        if (!value.isEmpty() && !IsValidYmd(value)) {
+            ShowInfo(m_periodCaption + QStringLiteral("을(를) 정확히 입력하십시오."));
+            bound->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+QString TfrmEBS000::periodFrom() const
+{
+    return m_wmeDateFrom ? m_wmeDateFrom->value().trimmed() : QString();
+}
+
+QString TfrmEBS000::periodTo() const
+{
+    return m_wmeDateTo ? m_wmeDateTo->value().trimmed() : QString();
+}
+
+QString TfrmEBS000::periodCondition() const
+{
+    const auto shown = [](const QString &bound) { return bound.isEmpty() ? kAll : ToDashedDate(bound); };
+    return m_periodCaption + QStringLiteral(": ") + shown(periodFrom()) + QStringLiteral("  ∼  ") + shown(periodTo());
+}
+
+QString TfrmEBS000::labelCaption(const QWidget *input) const
+{
+    return input->property(kCaption).toString();
+}
+
+QString TfrmEBS000::comboCondition(const CodeCombo *combo) const
+{
+    return ConditionText(labelCaption(combo), combo->currentText());
+}
+
+DataGridColumn TfrmEBS000::column(const QString &field, const QString &title, int width, Qt::Alignment alignment)
+{
+    DataGridColumn c;
+    c.fieldName = field;
+    c.title = title;
+    c.width = width > 0 ? width : 80;
+    c.visible = width > 0;
+    c.alignment = alignment;
+    return c;
+}
+
+void TfrmEBS000::setStatement(const QString &sql, const QVariantHash &values)
+{
+    SqlQuery &q = qryQuery();
+    q.setSql(sql);
+    const QVariantHash &heads = codeHeads();
+    for (auto it = heads.cbegin(); it != heads.cend(); ++it)
+        if (q.hasParam(it.key()))
+            q.setParam(it.key(), it.value());
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        q.setParam(it.key(), it.value());
+}
+
+void TfrmEBS000::setSummaryColumns(const QVector<DataGridColumn> &columns, const QString &footerCaption)
+{
+    QVector<DataGridColumn> all = columns;
+    DataGridColumn level;
+    level.fieldName = kLevelField;
+    level.title = kLevelField;
+    level.visible = false;
+    all << level;
+    m_rgrGrid->setColumns(all);
+    m_rgrGrid->setFooterText(0, footerCaption);
+    const int levelColumn = int(all.size()) - 1;
+    m_rgrGrid->setCellStyler([this, levelColumn](int row, int, CellStyle &style) {
+        if (m_rgrGrid->cell(row, levelColumn) == QLatin1String("1")) {
+            style.background = Qt::yellow;
+            style.foreground = Qt::black;
+        }
+    });
+}
+
+QString TfrmEBS000::showTotal(const QString &totalSql)
+{
+    SqlQuery &footer = qryFooter();
+    footer.setSql(totalSql);
+    const SqlQuery &q = qryQuery();
+    for (const QString &name : footer.paramNames())
+        footer.setParam(name, q.param(name));
+    m_total = footer.open().scalarText();
+    // The count column is the last one shown; the hidden level column follows it.
+    m_rgrGrid->setFooterText(m_rgrGrid->columnCount() - 2, m_total);
+    return m_total;
+}
+
+bool TfrmEBS000::searchWithTotal(const QString &sql, const QVariantHash &values, const QString &totalSql)
+{
+    setStatement(sql, values);
+    if (!TfrmEZS000::bbtSearchClick())
+        return false;
+    try {
+        showTotal(totalSql);
+    } catch (const DbError &e) {
+        ShowError(e.message());
+    }
+    return true;
+}
+
+bool TfrmEBS000::putTotal(TfrmZZP010 &report, const QString &totalSql)
+{
+    try {
+        EquipmentPrint::setSum(report, showTotal(totalSql));
+        return true;
+    } catch (const DbError &e) {
+        ShowError(e.message());
+        return false;
+    }
+}
+
+bool TfrmEBS000::canPrint()
+{
+    if (isDataOpen())
+        return true;
+    ShowStatus(QStringLiteral("조회 결과가 없습니다. 조회를 먼저 하십시오."));
+    return false;
+}
+
+bool TfrmEBS000::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_edtSeason && watched == m_edtSeason) {
+        if (event->type() == QEvent::FocusOut) {
+            try {
+                lookUpSeason();
+            } catch (const DbError &e) {
+                ShowError(e.message());
+            }
+        } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+            pickSeason();
+            return true;
+        }
+    }
+    return TfrmEZS000::eventFilter(watched, event);
+}
