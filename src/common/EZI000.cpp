@@ -628,6 +628,8 @@ bool TfrmEZI000::bbtCancelClick()
     m_bbtCancel->setFocus();
     if (!m_log.isEmpty() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 취소하시겠습니까?")))
         return false;
+    if (!BeforeCancel())
+        return false;
     if (!ClearLog())
         return false;
     ClearControls();
@@ -642,6 +644,8 @@ bool TfrmEZI000::bbtCloseClick()
     if (!ButtonUsable(m_bbtClose, this))
         return false;
     if (!m_log.isEmpty() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
+        return false;
+    if (!BeforeClose())
         return false;
     return TfrmZZI010::bbtCloseClick();
 }

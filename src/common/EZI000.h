@@ -74,6 +74,10 @@ public:
     virtual bool GridBeforePost(int row);
     // After a row was posted: logs it as changed.
     virtual void GridAfterPost(int row);
+    // After the user agreed to cancel or close, before the screen is cleared or
+    // closed: a screen gives back what it holds (a desk's held pieces). False stops.
+    virtual bool BeforeCancel() { return true; }
+    virtual bool BeforeClose() { return true; }
 
     bool LoadData();
     bool PostRow();

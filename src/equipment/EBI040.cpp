@@ -788,14 +788,8 @@ bool TfrmEBI040::bbtDeleteClick()
     return true;
 }
 
-bool TfrmEBI040::bbtCancelClick()
+bool TfrmEBI040::BeforeCancel()
 {
-    ShowStatus(QString());
-    if (!ButtonUsable(m_bbtCancel, this))
-        return false;
-    m_bbtCancel->setFocus();
-    if (!m_log.isEmpty() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 취소하시겠습니까?")))
-        return false;
     if (!releaseHeldPieces())
         return false;
     if (m_cboKeepKind->count() > 0)
@@ -803,23 +797,15 @@ bool TfrmEBI040::bbtCancelClick()
     m_edtKeepBoxNo->clear();
     showState(QString());
     closeFreeList();
-    ClearLog(); // asked above: the base does not ask again
-    return TfrmEBI000::bbtCancelClick();
+    return true;
 }
 
-bool TfrmEBI040::bbtCloseClick()
+bool TfrmEBI040::BeforeClose()
 {
-    if (!ButtonUsable(m_bbtClose, this))
-        return false;
-    if (!m_log.isEmpty() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
-        return false;
     if (!isSearchMode() && !releaseHeldPieces())
         return false;
     m_piecesReleased = true;
-    if (TfrmZZI000::bbtCloseClick())
-        return true;
-    m_piecesReleased = false;
-    return false;
+    return true;
 }
 
 bool TfrmEBI040::canClose()

@@ -24,8 +24,8 @@ public:
 
     bool bbtSearchClick() override;
     bool bbtSaveClick() override;
-    bool bbtCancelClick() override;
-    bool bbtCloseClick() override;
+    bool BeforeCancel() override;
+    bool BeforeClose() override;
     bool canClose() override;
     bool bbtDeleteClick() override;
     bool SaveData() override;
