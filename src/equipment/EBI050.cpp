@@ -374,9 +374,7 @@ void TfrmEBI050::fillCodes()
         FillCodeCombo(m_cboArea, QStringLiteral("E0017"));
         if (m_cboArea->count() > 0)
             m_cboArea->setCurrentIndex(0);
-        CodeCombo states;
-        FillCodeCombo(&states, QStringLiteral("E0015"));
-        m_rgrGrid->setPickList(ColKeepStat, states.items(), states.values());
+        FillCodeColumn(m_rgrGrid, ColKeepStat, QStringLiteral("E0015"));
         const std::pair<CodeCombo *, QString> lists[] = {
             {m_cboKeep, QStringLiteral("E0016")}, {m_cboKeepEquip, QStringLiteral("E0009")}, {m_cboKeepEquipName, QStringLiteral("E0021")}};
         for (const auto &[combo, head] : lists) {
