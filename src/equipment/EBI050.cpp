@@ -177,6 +177,7 @@ void TfrmEBI050::buildSearchPanel()
     areaLabel->setObjectName(QStringLiteral("lblArea"));
     m_cboArea = new CodeCombo;
     m_cboArea->setObjectName(QStringLiteral("cboArea"));
+    m_cboArea->setMinimumWidth(100);
     for (QWidget *w : std::initializer_list<QWidget *>{seasonLabel, m_edtSeason, m_sbtSeason, m_wlbSeasonName, areaLabel, m_cboArea})
         addSearchField(w);
     watchInput(m_edtSeason);
@@ -247,6 +248,7 @@ void TfrmEBI050::buildBody()
     auto combo = [&](const QString &name, const QString &title) {
         auto *c = new CodeCombo(m_panBody);
         c->setObjectName(name);
+        c->setMinimumWidth(140);
         BindControl(c, title);
         return c;
     };
@@ -300,6 +302,7 @@ void TfrmEBI050::buildBody()
     row({m_edtKeepEquipID});
     label(QStringLiteral("lblKeepPoles"), QStringLiteral("폴유무"));
     m_cboKeepPoles = combo(QStringLiteral("cboKeepPoles"), QStringLiteral("폴유무"));
+    m_cboKeepPoles->setMinimumWidth(60);
     m_cboKeepPoles->setItemsAndValues({QStringLiteral("유"), QStringLiteral("무")}, {QStringLiteral("Y"), QStringLiteral("N")});
     auto *polesName = new QLabel(QStringLiteral("폴명"), m_panBody);
     polesName->setObjectName(QStringLiteral("lblKeepPolesName"));

@@ -281,6 +281,7 @@ CodeCombo *TfrmEBS000::addArea(int row, const QString &caption)
 {
     m_cboArea = new CodeCombo;
     m_cboArea->setObjectName(QStringLiteral("cboArea"));
+    m_cboArea->setMinimumWidth(100);
     addLabeled(row, QStringLiteral("lblArea"), caption, {m_cboArea});
     try {
         FillCodeCombo(m_cboArea, QStringLiteral("E0017"));
@@ -296,6 +297,7 @@ CodeCombo *TfrmEBS000::addCodeFilter(int row, const QString &name, const QString
 {
     auto *combo = new CodeCombo;
     combo->setObjectName(name);
+    combo->setMinimumWidth(110);
     combo->addItemValue(kAll, kAll);
     try {
         FillCodeCombo(combo, head);

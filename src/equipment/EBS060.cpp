@@ -14,6 +14,7 @@ TfrmEBS060::TfrmEBS060(QWidget *parent) : TfrmEBS000(parent)
     addArea(0);
     m_cboRentStat = addCodeFilter(0, QStringLiteral("cboRentStat"), QStringLiteral("*상태구분"), QStringLiteral("E0012"));
     m_cboTicketKind = addCodeFilter(0, QStringLiteral("cboTicketKind"), QStringLiteral("*권종구분"), QStringLiteral("I0005"));
+    m_rgrGrid->setFooterVisible(false); // a list without totals
     m_rgrGrid->setColumns({
         column(QStringLiteral("RENT_NO"), QStringLiteral("대여번호"), 90, Qt::AlignCenter),
         column(QStringLiteral("RENT_SEQ"), QStringLiteral("순번"), 40),

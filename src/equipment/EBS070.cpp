@@ -11,6 +11,7 @@ TfrmEBS070::TfrmEBS070(QWidget *parent) : TfrmEBS000(parent)
     setObjectName(QStringLiteral("frmEBS070"));
     setWindowTitle(QStringLiteral("연일장비대여 현황 조회,출력"));
     addArea(0);
+    m_rgrGrid->setFooterVisible(false); // a list without totals
     m_rgrGrid->setColumns({
         column(QStringLiteral("EQUIP_GUBUN_NAME"), QStringLiteral("장비구분"), 80),
         column(QStringLiteral("EQUIP_NO"), QStringLiteral("장비번호"), 70, Qt::AlignCenter),

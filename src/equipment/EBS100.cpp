@@ -26,6 +26,7 @@ TfrmEBS100::TfrmEBS100(QWidget *parent) : TfrmEBS000(parent)
         addCodeFilter(1, QStringLiteral("cboEquipNameGubun"), QStringLiteral("장비명구분"), QStringLiteral("E0021"));
 
     // The grid shows the list; the panel the rest of the current item.
+    m_rgrGrid->setFooterVisible(false); // a list without totals
     m_rgrGrid->setColumns({
         column(QStringLiteral("KEEP_NO"), QStringLiteral("보관번호"), 90, Qt::AlignCenter),
         column(QStringLiteral("KEEP_STAT_NAME"), QStringLiteral("보관상태"), 70),

@@ -12,6 +12,7 @@ TfrmEBS110::TfrmEBS110(QWidget *parent) : TfrmEBS000(parent)
     setWindowTitle(QStringLiteral("미출고 장비보관 현황 조회,출력"));
     addDatePicker(0, QStringLiteral("*기준일자"));
     addArea(0);
+    m_rgrGrid->setFooterVisible(false); // a list without totals
     m_rgrGrid->setColumns({
         column(QStringLiteral("KEEP_NO"), QStringLiteral("보관번호"), 90, Qt::AlignCenter),
         column(QStringLiteral("MEMBER_NO"), QStringLiteral("회원번호"), 90, Qt::AlignCenter),
