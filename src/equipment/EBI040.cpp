@@ -84,16 +84,13 @@ TfrmEBI040::TfrmEBI040(QWidget *parent) : TfrmEBI000(parent)
     buildHeader();
     buildBody();
 
-    m_bbtReissue = new QPushButton(QStringLiteral("대여증 재발급(F99)"));
-    m_bbtReissue->setObjectName(QStringLiteral("bbtReissue"));
-    m_bbtPrinterInit = new QPushButton(QStringLiteral("프린터초기화"));
-    m_bbtPrinterInit->setObjectName(QStringLiteral("bbtPrinterInit"));
-    for (QPushButton *b : {m_bbtReissue, m_bbtPrinterInit}) {
-        b->setFocusPolicy(Qt::ClickFocus);
+    m_tickets = new TicketDesk(this, QStringLiteral("대여증"), QStringLiteral("대여증 재발급(F99)"),
+                               [this](TicketPrinter &printer, int row) { return PrintRentTicket(printer, ticketOf(row)); },
+                               [this](int row) { return m_rgrGrid->cell(row, ColRentName); });
+    for (QPushButton *b : m_tickets->buttons())
         addBarButton(b);
-    }
-    connect(m_bbtReissue, &QPushButton::clicked, this, &TfrmEBI040::bbtReissueClick);
-    connect(m_bbtPrinterInit, &QPushButton::clicked, this, &TfrmEBI040::bbtPrinterInitClick);
+    connect(m_tickets->buttons().at(0), &QPushButton::clicked, this, &TfrmEBI040::bbtReissueClick);
+    connect(m_tickets->buttons().at(1), &QPushButton::clicked, this, &TfrmEBI040::bbtPrinterInitClick);
 
     // Each key acts only while its button is usable.
     const auto key = [this](const char *name, const QString &text, Qt::Key k, QAbstractButton *button) {
@@ -112,13 +109,9 @@ TfrmEBI040::TfrmEBI040(QWidget *parent) : TfrmEBI000(parent)
     fillCodes();
     showState(QString());
     closeFreeList();
-    m_printer.open(); // a desk without a printer works on; the port stays closed
 }
 
-TfrmEBI040::~TfrmEBI040()
-{
-    m_printer.close();
-}
+TfrmEBI040::~TfrmEBI040() = default;
 
 // ---------------------------------------------------------------- layout
 
@@ -741,13 +734,6 @@ TRentTicketInfo TfrmEBI040::ticketOf(int row) const
     return t;
 }
 
-void TfrmEBI040::printTickets(const QList<int> &rows)
-{
-    for (int row : rows)
-        if (!PrintRentTicket(m_printer, ticketOf(row)))
-            m_printFailures << m_rgrGrid->cell(row, ColRentName);
-}
-
 bool TfrmEBI040::AfterSave()
 {
     // After the commit, before the reload: the rows without TEMP are the new ones.
@@ -755,21 +741,17 @@ bool TfrmEBI040::AfterSave()
     for (int r = 0; r < m_rgrGrid->rowCount(); ++r)
         if (isNewRow(r))
             fresh << r;
-    printTickets(fresh);
+    m_tickets->print(fresh);
     return true;
 }
 
 bool TfrmEBI040::bbtSaveClick()
 {
-    m_printFailures.clear();
+    m_tickets->clearFailures();
     const bool saved = TfrmEBI000::bbtSaveClick();
     if (saved)
         RefreshFreeList();
-    // The rows are saved; a ticket that did not go out is reissued from its row.
-    if (!m_printFailures.isEmpty())
-        ShowStatus(QStringLiteral("대여증을 출력하지 못했습니다(%1). 프린터를 확인하고 재발급하십시오.")
-                       .arg(m_printFailures.join(QStringLiteral(", "))));
-    m_printFailures.clear();
+    m_tickets->reportFailures(true);
     return saved;
 }
 
@@ -823,21 +805,17 @@ bool TfrmEBI040::canClose()
 void TfrmEBI040::bbtReissueClick()
 {
     ShowStatus(QString());
-    if (!ButtonUsable(m_bbtReissue, this))
+    if (!ButtonUsable(m_tickets->reissueButton(), this))
         return;
     const int row = m_rgrGrid->currentRow();
     if (m_rgrGrid->rowCount() == 0 || row < 0 || isNewRow(row))
         return;
-    m_printFailures.clear();
-    printTickets({row});
-    if (!m_printFailures.isEmpty())
-        ShowStatus(QStringLiteral("대여증을 출력하지 못했습니다(%1). 프린터를 확인하십시오.").arg(m_printFailures.join(QStringLiteral(", "))));
-    m_printFailures.clear();
+    m_tickets->reissue(row);
 }
 
 void TfrmEBI040::bbtPrinterInitClick()
 {
-    m_printer.reopen();
+    m_tickets->reopenPrinter();
 }
 
 void TfrmEBI040::zipCodeExit()

@@ -1,7 +1,7 @@
 #pragma once
 #include "EBI000.h"
 #include "RentTicket.h"
-#include "TicketPrinter.h"
+#include "TicketDesk.h"
 
 class CodeCombo;
 class DataGrid;
@@ -45,7 +45,7 @@ public:
     void RefreshFreeList();
     void bbtReissueClick();
     void bbtPrinterInitClick();
-    TicketPrinter &cptFlotec() { return m_printer; }
+    TicketPrinter &cptFlotec() { return m_tickets->printer(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -68,7 +68,6 @@ private:
     bool m_piecesReleased = false; // by the desk's own Close, before the form closes
     bool isNewRow(int row) const;
     TRentTicketInfo ticketOf(int row) const;
-    void printTickets(const QList<int> &rows);
     void zipCodeExit();
     void pickZipCode();
     void pickRentNo();
@@ -106,12 +105,9 @@ private:
     MaskEdit *m_wmeRentSvrlDateTo = nullptr;
     QLineEdit *m_edtRentRemark = nullptr;
 
-    QPushButton *m_bbtReissue = nullptr;
-    QPushButton *m_bbtPrinterInit = nullptr;
 
     QString m_state;
     int m_masterStatus = 2;
     bool m_showingRow = false;
-    QStringList m_printFailures;
-    TicketPrinter m_printer;
+    TicketDesk *m_tickets = nullptr;
 };

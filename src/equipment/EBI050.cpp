@@ -134,16 +134,13 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEBI000(parent)
     buildSearchPanel();
     buildBody();
 
-    m_bbtReissue = new QPushButton(QStringLiteral("보관증 재발급"));
-    m_bbtReissue->setObjectName(QStringLiteral("bbtReissue"));
-    m_bbtPrinterInit = new QPushButton(QStringLiteral("프린터초기화"));
-    m_bbtPrinterInit->setObjectName(QStringLiteral("bbtPrinterInit"));
-    for (QPushButton *b : {m_bbtReissue, m_bbtPrinterInit}) {
-        b->setFocusPolicy(Qt::ClickFocus);
+    m_tickets = new TicketDesk(this, QStringLiteral("보관증"), QStringLiteral("보관증 재발급"),
+                               [this](TicketPrinter &printer, int row) { return PrintKeepTicket(printer, ticketOf(row)); },
+                               [this](int row) { return m_rgrGrid->cell(row, ColKeepNo); });
+    for (QPushButton *b : m_tickets->buttons())
         addBarButton(b);
-    }
-    connect(m_bbtReissue, &QPushButton::clicked, this, &TfrmEBI050::bbtReissueClick);
-    connect(m_bbtPrinterInit, &QPushButton::clicked, this, &TfrmEBI050::bbtPrinterInitClick);
+    connect(m_tickets->buttons().at(0), &QPushButton::clicked, this, &TfrmEBI050::bbtReissueClick);
+    connect(m_tickets->buttons().at(1), &QPushButton::clicked, this, &TfrmEBI050::bbtPrinterInitClick);
 
     m_popHotkeyKeep = addHotkey(QStringLiteral("popHotkeyKeep"), QStringLiteral("보관"), QKeySequence(Qt::Key_F5));
     m_popHotkeyRelease = addHotkey(QStringLiteral("popHotkeyRelease"), QStringLiteral("불출"), QKeySequence(Qt::Key_F6));
@@ -152,13 +149,9 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEBI000(parent)
 
     fillCodes();
     showState(QString());
-    m_printer.open(); // a desk without a printer works on; tickets then go nowhere
 }
 
-TfrmEBI050::~TfrmEBI050()
-{
-    m_printer.close();
-}
+TfrmEBI050::~TfrmEBI050() = default;
 
 void TfrmEBI050::buildSearchPanel()
 {
@@ -555,7 +548,8 @@ bool TfrmEBI050::bbtSaveClick()
                 }
             }
         }
-        printTickets(rows);
+        m_tickets->print(rows);
+        m_tickets->reportFailures(true);
     }
     m_newPositions.clear();
     m_newSignatures.clear();
@@ -586,31 +580,20 @@ TKeepTicketInfo TfrmEBI050::ticketOf(int row) const
     return t;
 }
 
-void TfrmEBI050::printTickets(const QList<int> &rows)
-{
-    QStringList failed;
-    for (int row : rows)
-        if (!PrintKeepTicket(m_printer, ticketOf(row)))
-            failed << m_rgrGrid->cell(row, ColKeepNo);
-    // The items are saved; a ticket that did not go out can be reissued.
-    if (!failed.isEmpty())
-        ShowStatus(QStringLiteral("보관증을 출력하지 못했습니다(%1). 프린터를 확인하고 재발급하십시오.").arg(failed.join(QStringLiteral(", "))));
-}
-
 void TfrmEBI050::bbtReissueClick()
 {
     ShowStatus(QString());
-    if (!ButtonUsable(m_bbtReissue, this))
+    if (!ButtonUsable(m_tickets->reissueButton(), this))
         return;
     const int row = m_rgrGrid->currentRow();
     if (m_rgrGrid->rowCount() == 0 || row < 0 || m_rgrGrid->cell(row, ColTemp) != QLatin1String("Y"))
         return;
-    printTickets({row});
+    m_tickets->reissue(row);
 }
 
 void TfrmEBI050::bbtPrinterInitClick()
 {
-    m_printer.reopen();
+    m_tickets->reopenPrinter();
 }
 
 // ---------------------------------------------------------------- lookups

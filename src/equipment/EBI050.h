@@ -1,6 +1,6 @@
 #pragma once
 #include "EBI000.h"
-#include "TicketPrinter.h"
+#include "TicketDesk.h"
 #include <QSet>
 
 class CodeCombo;
@@ -51,7 +51,7 @@ public:
     void SelectState(const QString &state);
     void bbtReissueClick();
     void bbtPrinterInitClick();
-    TicketPrinter &cptFlotec() { return m_printer; }
+    TicketPrinter &cptFlotec() { return m_tickets->printer(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,7 +77,6 @@ private:
     bool editedSinceEnter(QWidget *control) const { return m_edited.contains(control); }
 
     TKeepTicketInfo ticketOf(int row) const;
-    void printTickets(const QList<int> &rows);
     QString rowSignature(int row) const;
 
     QLineEdit *m_edtSeason = nullptr;
@@ -113,13 +112,11 @@ private:
     QLineEdit *m_edtKeepRemark = nullptr;
     QLineEdit *m_edtKeepLossQuestion = nullptr;
     QLineEdit *m_edtKeepLossAnswer = nullptr;
-    QPushButton *m_bbtReissue = nullptr;
-    QPushButton *m_bbtPrinterInit = nullptr;
     QAction *m_popHotkeyKeep = nullptr;
     QAction *m_popHotkeyRelease = nullptr;
 
     QString m_state;
-    TicketPrinter m_printer;
+    TicketDesk *m_tickets = nullptr;
     // New items of the last save: their cells before the reload and the numbers
     // that were already on the screen, to find them again after it.
     QList<int> m_newPositions;
