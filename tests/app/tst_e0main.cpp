@@ -51,8 +51,8 @@ private slots:
             ++opened;
         }
         QVERIFY2(presenter->messages.isEmpty(), qPrintable(presenter->texts().join(QLatin1Char('|'))));
-        if (opened == 0)
-            QSKIP("no screen class is in the dispatch table yet");
+        QVERIFY(TfrmE0Main::hasScreen(QStringLiteral("EBI040")));
+        QVERIFY(opened > 0);
     }
 
 private:
