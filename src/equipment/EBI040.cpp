@@ -449,8 +449,13 @@ void TfrmEBI040::ShowRow()
 
 void TfrmEBI040::updateEquipButtons()
 {
-    if (!isSearchMode())
-        m_bbtEquipSelect->setEnabled(m_edtRentEquipNo->text().isEmpty());
+    if (isSearchMode())
+        return;
+    const bool noPiece = m_edtRentEquipNo->text().isEmpty();
+    m_bbtEquipSelect->setEnabled(noPiece);
+    // The kind belongs to the chosen piece: another kind would file its number
+    // under a different piece and leave the chosen one held for the day.
+    m_cboRentEquip->setEnabled(noPiece);
 }
 
 bool TfrmEBI040::CheckRow()

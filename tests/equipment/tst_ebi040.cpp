@@ -31,6 +31,8 @@ QString deskCodes()
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0012', 'S', '연일대여');"
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0012', 'R', '반납');"
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0009', 'CS', '카빙스키');"
+        "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0009', 'NS', '일반스키');"
+        "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN) VALUES ('M', 'NS', '00001', '150', 'Y');"
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2, ITEM3) VALUES ('E0010', '150', '150', 'Y', 'N', 'Y');"
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2, ITEM3) VALUES ('E0010', '160', '160', 'Y', 'N', 'Y');"
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0011', '270', '270');");
@@ -273,6 +275,41 @@ private slots:
             QVERIFY(s->bbtDeleteClick());
         }
         QCOMPARE(scalar(d.db->session(), QStringLiteral("SELECT COUNT(*) FROM EB020TM")), QStringLiteral("0"));
+    }
+
+    // The kind cannot change under a chosen piece: the row would carry the number
+    // under another kind (a piece of that kind with the same number) and the
+    // chosen piece would stay held for the day.
+    void kindIsFixedWhileAPieceIsChosen_data() { addEngineRows(); }
+    void kindIsFixedWhileAPieceIsChosen()
+    {
+        QFETCH(QString, engine);
+        PresenterGuard presenter;
+        Desk d = open(engine);
+        TfrmEBI040 *s = d.screen;
+        QVERIFY(s);
+        QVERIFY(s->bbtSearchClick());
+        auto *kind = child<CodeCombo>(s, "cboRentEquip");
+        QCOMPARE(kind->value(), QStringLiteral("CS"));
+        QVERIFY(kind->isEnabled());
+        fillRow(s);
+        s->SelectState(QStringLiteral("D"));
+        QVERIFY(s->bbtEquipSelectClick());
+        QVERIFY(!kind->isEnabled());
+
+        // Given back, the kind is free again; the next piece is of the new kind.
+        QVERIFY(s->bbtEquipCancelClick());
+        QVERIFY(kind->isEnabled());
+        kind->setValue(QStringLiteral("NS"));
+        QVERIFY(s->bbtEquipSelectClick());
+        QVERIFY(!kind->isEnabled());
+        QVERIFY(s->bbtSaveClick());
+        Session &db = d.db->session();
+        QCOMPARE(scalar(db, QStringLiteral("SELECT EQUIP_GUBUN || EQUIP_NO FROM EB040DT")), QStringLiteral("NS00001"));
+        QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM EB020TM")), QStringLiteral("0"));
+        // A saved row keeps its piece, and so its kind.
+        QVERIFY(!kind->isEnabled());
+        m_pair.read(0);
     }
 
     void rowChecks_data()
