@@ -46,21 +46,36 @@ struct Item
     QString box;
 };
 
+// The printer's bytes for one storage ticket, spelled out command by command so
+// that the layout itself is checked, not only that the desk sends it.
 QByteArray ticketBytes(const QString &ticketNo, const Item &item, const QString &equipName, const QString &kind,
                        const QString &date)
 {
-    TKeepTicketInfo t;
-    t.ticketNo = ticketNo;
-    t.keepName = item.owner;
-    t.equipName = equipName;
-    t.nativeNo = item.serial;
-    t.keepKindName = kind;
-    t.ipgoDate = date;
-    t.keepBoxNo = item.box;
-    QByteArray out = Cp949::encode(QStringLiteral("<CB>")) + Cp949::encode(QStringLiteral("<NR>"));
-    for (const TicketLine &l : KeepTicketLines(t))
-        out += Cp949::encode(l.command());
-    return out + Cp949::encode(QStringLiteral("<p>"));
+    const QString serial = QLatin1Char('(') + item.serial + QLatin1Char(')');
+    const QStringList commands = {
+        QStringLiteral("<CB>"),
+        QStringLiteral("<NR>"),
+        QStringLiteral("<RC5,150><HW2,2><F3>장비보관증"),
+        QStringLiteral("<RC70,400><HW1,1><F5>NO: ") + ticketNo,
+        QStringLiteral("<RC110,10><HW2,2><F2>보관함번호: ") + item.box,
+        QStringLiteral("<RC150,10><HW2,2><F2>고객명    : ") + item.owner,
+        QStringLiteral("<RC190,10><HW2,2><F2>장비명    : ") + equipName,
+        QStringLiteral("<RC230,10><HW2,2><F2>          ") + serial,
+        QStringLiteral("<RC270,10><HW2,2><F2>보관종류  : ") + kind,
+        QStringLiteral("<RC310,10><HW2,2><F2>보관일자  : ") + date,
+        QStringLiteral("<RC70,690><HW1,1><F3>") + ticketNo,
+        QStringLiteral("<RC110,690><HW1,1><F3>") + item.box,
+        QStringLiteral("<RC150,690><HW1,1><F3>") + item.owner,
+        QStringLiteral("<RC190,690><HW1,1><F3>") + equipName,
+        QStringLiteral("<RC230,690><HW1,1><F3>") + serial,
+        QStringLiteral("<RC270,690><HW1,1><F3>") + kind,
+        QStringLiteral("<RC310,690><HW1,1><F3>") + date,
+        QStringLiteral("<p>"),
+    };
+    QByteArray out;
+    for (const QString &c : commands)
+        out += Cp949::encode(c);
+    return out;
 }
 
 } // namespace
