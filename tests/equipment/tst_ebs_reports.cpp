@@ -77,24 +77,6 @@ QString pdfText(const QString &path)
     return simplified(QString::fromUtf8(p.readAllStandardOutput()));
 }
 
-// The sheet as xlrd reads it: one array of cell values per row.
-QJsonArray readSheet(const QString &path, QString *error)
-{
-    const QString script = QStringLiteral("import sys, json, xlrd\n"
-                                          "sh = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)\n"
-                                          "print(json.dumps([[sh.cell_value(r, c) for c in range(sh.ncols)] for r in range(sh.nrows)]))\n");
-    // The system's interpreter, where python3-xlrd is installed.
-    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                             : QStringLiteral("python3");
-    QProcess p;
-    p.start(python, {QStringLiteral("-c"), script, path});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-        *error = QString::fromUtf8(p.readAllStandardError());
-        return {};
-    }
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
-}
-
 int levelColumn(const DataGrid *grid)
 {
     return grid->columnOfField(QStringLiteral("EQUIP_GUBUN_INDEX"));
@@ -186,7 +168,7 @@ private slots:
         const QString written = screen->ExportToExcel();
         QCOMPARE(written, presenter->nextSaveName);
         QString error;
-        const QJsonArray sheet = readSheet(written, &error);
+        const QJsonArray sheet = readXlsValues(written, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(sheet.size(), 3 + screen->rgrGrid()->rowCount());
         QCOMPARE(sheet.at(0).toArray().at(0).toString(), screen->windowTitle());

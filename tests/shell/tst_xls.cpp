@@ -13,27 +13,6 @@
 namespace {
 QString s(const char *utf8) { return QString::fromUtf8(utf8); }
 
-// The sheet as xlrd reads it, with no encoding given: one array per row of
-// [cell type, value] pairs (type 0 empty, 1 text, 2 number).
-QJsonArray readSheet(const QString &path, QString *error)
-{
-    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                             : QStringLiteral("python3");
-    const QString script = QStringLiteral(
-        "import sys, json, xlrd\n"
-        "book = xlrd.open_workbook(sys.argv[1], logfile=sys.stderr)\n"
-        "sh = book.sheet_by_index(0)\n"
-        "print(json.dumps([[[sh.cell_type(r, c), sh.cell_value(r, c)] for c in range(sh.ncols)]"
-        " for r in range(sh.nrows)]))\n");
-    QProcess p;
-    p.start(python, {QStringLiteral("-c"), script, path});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-        *error = QString::fromUtf8(p.readAllStandardError());
-        return {};
-    }
-    return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
-}
-
 QJsonArray cell(int type, const QJsonValue &value) { return QJsonArray{type, value}; }
 QJsonArray text(const QString &t) { return cell(1, t); }
 QJsonArray number(double v) { return cell(2, v); }
@@ -79,7 +58,7 @@ private slots:
         QCOMPARE(g.currentRow(), 1);
 
         QString error;
-        const QJsonArray sheet = readSheet(written, &error);
+        const QJsonArray sheet = readXlsSheet(written, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(sheet.size(), 5);
         QCOMPARE(sheet.at(0).toArray().at(0).toArray(), text(s("일일 장비대여 현황 조회,출력")));
@@ -104,7 +83,7 @@ private slots:
         const QString written = ExportGridToExcel(g, s("조회"), QString(), [](const QString &) {});
         QCOMPARE(written, dir.filePath(QStringLiteral("moved.xls")));
         QString error;
-        const QJsonArray sheet = readSheet(written, &error);
+        const QJsonArray sheet = readXlsSheet(written, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(sheet.at(2).toArray().at(0).toArray(), text(s("코드")));
         QCOMPARE(sheet.at(3).toArray().at(0).toArray(), text(QStringLiteral("007")));

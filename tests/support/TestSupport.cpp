@@ -6,6 +6,9 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTest>
 #include <QUuid>
 
@@ -133,4 +136,38 @@ void TestDatabase::exec(const QString &script)
 QString sourcePath(const QString &relative)
 {
     return qEnvironmentVariable("SPORTS_SOURCE_DIR") + QLatin1Char('/') + relative;
+}
+
+QJsonArray readXlsSheet(const QString &path, QString *error)
+{
+    // The system's interpreter, where python3-xlrd is installed.
+    const QString python = QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                             : QStringLiteral("python3");
+    const QString script = QStringLiteral(
+        "import sys, json, xlrd\n"
+        "book = xlrd.open_workbook(sys.argv[1], logfile=sys.stderr)\n"
+        "sh = book.sheet_by_index(0)\n"
+        "print(json.dumps([[[sh.cell_type(r, c), sh.cell_value(r, c)] for c in range(sh.ncols)]"
+        " for r in range(sh.nrows)]))\n");
+    QProcess p;
+    p.start(python, {QStringLiteral("-c"), script, path});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) {
+        *error = QString::fromUtf8(p.readAllStandardError());
+        if (error->isEmpty())
+            *error = QStringLiteral("python3 with xlrd did not run");
+        return {};
+    }
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
+}
+
+QJsonArray readXlsValues(const QString &path, QString *error)
+{
+    QJsonArray rows;
+    for (const QJsonValue &row : readXlsSheet(path, error)) {
+        QJsonArray values;
+        for (const QJsonValue &cell : row.toArray())
+            values.append(cell.toArray().at(1));
+        rows.append(values);
+    }
+    return rows;
 }

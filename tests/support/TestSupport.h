@@ -1,6 +1,7 @@
 #pragma once
 #include "Presenter.h"
 #include "Session.h"
+#include <QJsonArray>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -75,3 +76,10 @@ private:
 
 // Path of a file in the source tree (SPORTS_SOURCE_DIR is set by CTest).
 QString sourcePath(const QString &relative);
+
+// The first sheet of an .xls file as the system's python3-xlrd reads it, with no
+// encoding given: one array per row of [cell type, value] pairs (type 0 empty,
+// 1 text, 2 number). Empty with *error set when xlrd refuses the file.
+QJsonArray readXlsSheet(const QString &path, QString *error);
+// The same sheet with the values only.
+QJsonArray readXlsValues(const QString &path, QString *error);
