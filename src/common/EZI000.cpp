@@ -307,7 +307,8 @@ bool TfrmEZI000::LoadData()
 
     m_log.titles = rows.fields();
     m_log.titles << QStringLiteral("EDITSTATUS");
-    m_log.rows.clear();
+    m_log.clear();
+    m_retryRows.clear();
 
     m_rgrGrid->setUpdatesEnabled(false);
     if (m_rgrGrid->columnCount() > 0)
@@ -324,13 +325,15 @@ bool TfrmEZI000::LoadData()
             if (m_rgrGrid->pickIndex(r, c) < 0)
                 m_rgrGrid->setPickIndex(r, c, -1);
     }
-    for (int r = 0; r < n; ++r)
+    for (int r = 0; r < n; ++r) {
         m_rgrGrid->setCell(r, temp, FromDatabase);
+        m_rgrGrid->setRowTag(r, r + 1);
+    }
     m_rgrGrid->setUpdatesEnabled(true);
 
     if (n > 0)
         m_rgrGrid->setCurrentRow(0);
-    m_log.rows.clear();
+    m_log.clear();
     m_modified = false;
     ShowStatus(QString());
     return true;
@@ -511,7 +514,7 @@ void TfrmEZI000::LogRow(int status, int row)
     for (int c = 0; c < fields; ++c)
         entry << (c < m_rgrGrid->columnCount() ? m_rgrGrid->cell(row, c) : QString());
     entry << QString::number(status);
-    m_log.rows.append(entry);
+    m_log.append(entry, m_rgrGrid->rowTag(row));
 }
 
 bool TfrmEZI000::bbtAddClick()
@@ -595,11 +598,18 @@ bool TfrmEZI000::SaveData()
         // A failed save leaves the new rows it logged behind; they are taken from
         // the grid afresh so that each is sent exactly once, with its latest values.
         const int status = m_log.statusColumn();
-        m_log.rows.removeIf([status](const QStringList &r) { return r.value(status) == QLatin1String("2"); });
+        for (int i = int(m_log.rows.size()) - 1; i >= 0; --i)
+            if (m_log.rows.at(i).value(status) == QLatin1String("2"))
+                m_log.removeAt(i);
         for (int r = 0; r < m_rgrGrid->rowCount(); ++r)
             if (m_rgrGrid->cell(r, temp) != FromDatabase)
                 LogRow(2, r);
+        // A refused change is sent again with what the row holds now.
+        for (int r = 0; r < m_rgrGrid->rowCount(); ++r)
+            if (m_retryRows.contains(m_rgrGrid->rowTag(r)))
+                LogRow(1, r);
     }
+    m_retryRows.clear();
     for (int i = 0; i < m_log.rows.size(); ++i) {
         const QStringList &entry = m_log.rows.at(i);
         for (int j = 0; j < m_log.titles.size(); ++j) {
@@ -612,11 +622,15 @@ bool TfrmEZI000::SaveData()
         try {
             proc.execProc();
         } catch (...) {
-            m_log.rows.removeAt(i);
+            // The refused entry leaves the log; a refused change of a saved row is
+            // remembered so that the user's edit is not lost with it.
+            if (entry.value(m_log.statusColumn()) == QLatin1String("1") && m_log.rowTags.value(i) > 0)
+                m_retryRows.insert(m_log.rowTags.at(i));
+            m_log.removeAt(i);
             throw;
         }
     }
-    m_log.rows.clear();
+    m_log.clear();
     return true;
 }
 
@@ -652,7 +666,8 @@ bool TfrmEZI000::bbtCloseClick()
 
 bool TfrmEZI000::ClearLog()
 {
-    m_log.rows.clear();
+    m_log.clear();
+    m_retryRows.clear();
     return true;
 }
 

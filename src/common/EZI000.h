@@ -1,4 +1,5 @@
 #pragma once
+#include <QSet>
 #include "StoredProc.h"
 #include "ZZI010.h"
 #include <QStringList>
@@ -18,9 +19,14 @@ struct ChangeLog
 {
     QStringList titles;
     QVector<QStringList> rows;
+    // Per entry: the grid row's tag (a saved row's stable number; 0 for new rows).
+    QVector<int> rowTags;
 
     int statusColumn() const { return int(titles.size()) - 1; }
     bool isEmpty() const { return rows.isEmpty(); }
+    void append(const QStringList &entry, int rowTag) { rows.append(entry); rowTags.append(rowTag); }
+    void removeAt(int i) { rows.removeAt(i); rowTags.removeAt(i); }
+    void clear() { rows.clear(); rowTags.clear(); }
 };
 
 // Base of the sports master-detail entry screens: the grid of records on the left
@@ -144,6 +150,9 @@ protected:
     bool m_addingRow = false;
     QString m_workDate;
     ChangeLog m_log;
+    // Saved rows whose change the server refused at the last save: their entry left
+    // the log with the rollback, so the next save sends their current values again.
+    QSet<int> m_retryRows;
 
 private:
     QList<QWidget *> boundControls() const;

@@ -19,6 +19,8 @@ namespace {
 // Every call of the test procedure, as "status|K1|K2|NAME|QTY|KIND|emp|ip".
 QStringList g_calls;
 QString g_engineMessage;
+// The server refuses the next change of a saved row once (a lock timeout, say).
+bool g_refuseNextUpdate = false;
 
 const QString GroupCode = QStringLiteral("01");
 const QString TwoRows = QStringLiteral("INSERT INTO TZ010MS VALUES ('01', 'A', '1', '가나', 3, 'A');"
@@ -117,7 +119,10 @@ void registerProcedure()
                 if (status == QLatin1String("2"))
                     c.exec(QStringLiteral("INSERT INTO TZ010MS (GRP, K1, K2, NAME, QTY, KIND) "
                                           "VALUES (:GRP, :K1, :K2, :NAME, TO_NUMBER(:QTY), :KIND)"), p);
-                else if (status == QLatin1String("1"))
+                else if (status == QLatin1String("1") && g_refuseNextUpdate) {
+                    g_refuseNextUpdate = false;
+                    ProcContext::fail(QStringLiteral("다른 작업자가 사용 중입니다."));
+                } else if (status == QLatin1String("1"))
                     c.exec(QStringLiteral("UPDATE TZ010MS SET NAME = :NAME, QTY = TO_NUMBER(:QTY), KIND = :KIND "
                                           "WHERE GRP = :GRP AND K1 = :K1 AND K2 = :K2"), p);
                 else if (status == QLatin1String("3"))
@@ -319,6 +324,29 @@ private slots:
                                        QStringLiteral("2|N2|1|둘|||20040001|10.1.2.3"),
                                        QStringLiteral("2|N3|1|셋|||20040001|10.1.2.3")}));
         QCOMPARE(tableText(db->session()), QStringLiteral("A,1,바뀜,3,A;N1,1,하나,,;N2,1,둘,,;N3,1,셋,,"));
+    }
+
+    // A change the server refused is not lost with its log entry: the next save
+    // sends the row again with what it holds, and only then reports success.
+    void refusedChangeIsSentAgain_data() { addEngineRows(); }
+    void refusedChangeIsSentAgain()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine, TwoRows);
+        PresenterGuard presenter;
+        TfrmTZI010 screen;
+        search(screen);
+        screen.edtName->setText(QStringLiteral("고침"));
+        screen.sbtNextClick();
+        g_refuseNextUpdate = true;
+        QVERIFY(!screen.bbtSaveClick());
+        QCOMPARE(presenter->lastText(), QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r다른 작업자가 사용 중입니다."));
+        QCOMPARE(tableText(db->session()), QStringLiteral("A,1,가나,3,A;B,1,다라,4,C"));
+
+        g_calls.clear();
+        QVERIFY(screen.bbtSaveClick());
+        QCOMPARE(g_calls, QStringList{QStringLiteral("1|A|1|고침|3|A|20040001|10.1.2.3")});
+        QCOMPARE(tableText(db->session()), QStringLiteral("A,1,고침,3,A;B,1,다라,4,C"));
     }
 
     void duplicateKey_data()
